@@ -1,0 +1,41 @@
+# Quick start: `make run` opens the editor on a copy of the sample roster,
+# `make test` builds with the sanitizers and runs every test.
+BUILD      ?= build
+TEST_BUILD ?= build-test
+RUN_DIR    ?= run
+JOBS       ?= $(shell nproc)
+
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+
+.PHONY: setup build run test bench screenshot format clean
+
+setup:
+	@scripts/setup-deps.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROSTER_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The editor works on a copy in $(RUN_DIR)/, never on the bundled sample itself.
+run: build
+	@mkdir -p $(RUN_DIR)
+	@[ -f $(RUN_DIR)/rosters.txt ] || cp data/rosters.txt $(RUN_DIR)/rosters.txt
+	@echo "Opening the editor on $(RUN_DIR)/rosters.txt"
+	cd $(RUN_DIR) && ../$(BUILD)/roster-editor
+
+test: setup
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROSTER_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	ctest --test-dir $(TEST_BUILD) --output-on-failure -j $(JOBS)
+
+bench: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DROSTER_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+	scripts/run-benchmarks.sh $(BUILD)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD)
