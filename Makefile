@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
-.PHONY: setup build run test bench screenshot format clean
+.PHONY: setup build run test bench bench-startup format clean
 
 setup:
 	@scripts/setup-deps.sh
@@ -39,3 +39,9 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)
+
+# Start-up of the editor against a minimal Qt dialog, both under a private X server.
+bench-startup: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DROSTER_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target roster-editor floor_dialog
+	scripts/bench-startup.sh $(BUILD)
