@@ -1,0 +1,192 @@
+#include "roster/roster_store.h"
+
+#include "platform/system_calls.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Cuts the zero-terminated text into lines in place: runs of CR and LF separate lines and
+// vanish, and the one delimiter that ends a line becomes its terminator. Stops after `wanted`
+// lines or at the zero byte; returns how many line starts went to `starts`.
+int SplitLines(char* text, int wanted, char** starts) {
+    int found = 0;
+    char* position = text;
+    while (found < wanted) {
+        while (IsLineEnd(*position))
+            ++position;
+        if (*position == '\0')
+            break;
+        starts[found++] = position;
+        while (*position != '\0' && !IsLineEnd(*position))
+            ++position;
+        if (*position == '\0')
+            break;
+        *position++ = '\0';
+    }
+    return found;
+}
+
+} // namespace
+
+CRosterStore::CRosterStore() : CRosterStore("rosters.txt") {}
+
+CRosterStore::CRosterStore(std::string fileName) : m_strFileName(std::move(fileName)) {}
+
+CRosterStore::~CRosterStore() {
+    Close();
+}
+
+bool CRosterStore::Load() {
+    Close();
+    m_loadFailure = LoadFailure::None;
+    m_nLinesFound = 0;
+    if (!m_file.Open(m_strFileName.c_str(), CFile::modeReadWrite)) {
+        m_loadFailure = LoadFailure::CannotOpen;
+        return false;
+    }
+    try {
+        if (BuildSlots())
+            return true;
+    } catch (const std::bad_alloc&) {
+        m_loadFailure = LoadFailure::OutOfMemory;
+    } catch (...) {
+        Close();
+        throw;
+    }
+    Close();
+    return false;
+}
+
+bool CRosterStore::BuildSlots() {
+    const unsigned long long length = m_file.GetLength();
+    const unsigned long long copyLength = length / TEAM_COUNT;
+    // One read takes the whole file, so it must fit one read's count, and the block its size.
+    if (length > std::numeric_limits<unsigned>::max() ||
+        length + copyLength + 2 > std::numeric_limits<std::size_t>::max()) {
+        m_loadFailure = LoadFailure::OutOfMemory;
+        return false;
+    }
+    m_pBuffer = static_cast<char*>(GetSystemCalls().Allocate(length + copyLength + 2));
+    if (m_pBuffer == nullptr) {
+        m_loadFailure = LoadFailure::OutOfMemory;
+        return false;
+    }
+    const unsigned read = m_file.Read(m_pBuffer, static_cast<unsigned>(length));
+    // The end of the file's data ends its last line, whether or not a line end follows it; the
+    // copy of the first team block comes after, from which the TEMP team is seeded.
+    m_pBuffer[read] = '\0';
+    char* const copy = m_pBuffer + read + 1;
+    const unsigned copied = read / TEAM_COUNT;
+    std::memcpy(copy, m_pBuffer, copied);
+    copy[copied] = '\0';
+
+    const int found = SplitLines(m_pBuffer, SLOT_COUNT, m_slots.data());
+    m_nLinesFound = std::min(found, STORED_SLOTS);
+    if (found < STORED_SLOTS) {
+        m_loadFailure = LoadFailure::TooFewLines;
+        return false;
+    }
+    // Slot 0 keeps any line ends in front of the first line, so saving writes them back.
+    m_slots[0] = m_pBuffer;
+    const int copiedFound = SplitLines(copy, SLOT_COUNT - found, m_slots.data() + found);
+    for (int slot = 0; slot < found + copiedFound; ++slot)
+        m_capacities[slot] = std::strlen(m_slots[slot]);
+    m_ownLines.reserve(SLOT_COUNT - found - copiedFound);
+    for (int slot = found + copiedFound; slot < SLOT_COUNT; ++slot)
+        SeedTempSlot(slot);
+    for (int slot = STORED_SLOTS; slot < SLOT_COUNT; ++slot) {
+        const std::size_t overwrite = std::min<std::size_t>(TEMP_NAME_LENGTH, m_capacities[slot]);
+        std::memcpy(m_slots[slot], TEMP_NAME, overwrite);
+    }
+    return true;
+}
+
+// A TEMP slot the copied block did not yield: a copy of its stored slot in team 0, in storage of
+// its own.
+void CRosterStore::SeedTempSlot(int slot) {
+    const char* source = m_slots[slot - STORED_SLOTS];
+    const std::size_t length = std::strlen(source);
+    auto storage = std::make_unique<char[]>(length + 1);
+    std::memcpy(storage.get(), source, length + 1);
+    m_slots[slot] = storage.get();
+    m_capacities[slot] = length;
+    m_ownLines.push_back(std::move(storage));
+}
+
+char* CRosterStore::GetLine(int slot) {
+    if (!IsLoaded() || slot < 0 || slot >= SLOT_COUNT)
+        return nullptr;
+    return m_slots[slot];
+}
+
+const char* CRosterStore::GetLine(int slot) const {
+    return const_cast<CRosterStore*>(this)->GetLine(slot);
+}
+
+std::size_t CRosterStore::GetLineCapacity(int slot) const {
+    if (!IsLoaded() || slot < 0 || slot >= SLOT_COUNT)
+        return 0;
+    return m_capacities[slot];
+}
+
+void CRosterStore::SetLine(int slot, std::string_view text) {
+    if (!IsLoaded() || slot < 0 || slot >= SLOT_COUNT)
+        throw std::out_of_range("The roster has no slot " + std::to_string(slot) + ".");
+    if (text.size() >= std::numeric_limits<unsigned>::max())
+        throw std::length_error("A roster line cannot be that long.");
+    if (text.size() <= m_capacities[slot]) {
+        std::memcpy(m_slots[slot], text.data(), text.size());
+        m_slots[slot][text.size()] = '\0';
+        return;
+    }
+    m_ownLines.reserve(m_ownLines.size() + 1);
+    auto storage = std::make_unique<char[]>(text.size() + 1);
+    std::memcpy(storage.get(), text.data(), text.size());
+    storage[text.size()] = '\0';
+    m_slots[slot] = storage.get();
+    m_capacities[slot] = text.size();
+    m_ownLines.push_back(std::move(storage));
+}
+
+void CRosterStore::Save() {
+    if (!IsLoaded())
+        return;
+    m_file.Seek(0, CFile::begin);
+    for (int slot = 0; slot < STORED_SLOTS; ++slot) {
+        const char* line = m_slots[slot];
+        m_file.Write(line, static_cast<unsigned>(std::strlen(line)));
+        m_file.Write("\r\n", 2);
+    }
+    // Only a flush that succeeded means the roster is on the disk.
+    m_file.Flush();
+}
+
+void CRosterStore::Close() {
+    m_file.Close();
+    if (m_pBuffer != nullptr) {
+        GetSystemCalls().Release(m_pBuffer);
+        m_pBuffer = nullptr;
+    }
+    m_ownLines.clear();
+    m_slots.fill(nullptr);
+    m_capacities.fill(0);
+}
+
+void CRosterStore::Trade(int leftSlot, int rightSlot) {
+    if (!IsLoaded() || leftSlot < 0 || rightSlot < 0 || leftSlot >= SLOT_COUNT ||
+        rightSlot >= SLOT_COUNT)
+        return;
+    std::swap(m_slots[leftSlot], m_slots[rightSlot]);
+    std::swap(m_capacities[leftSlot], m_capacities[rightSlot]);
+}
