@@ -22,11 +22,15 @@ public:
     BOOL Enable3dControlsStatic();
     /// The standard help command (F1): the program has no help file, so it says so.
     void OnHelp();
+    /// What OnHelp shows.
+    static const char* HelpUnavailableText();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     std::string m_strAppName;
+    bool m_bNameFromProgram = true; // no name was given: the program file names it
+    CWinApp* m_pPreviousApp;        // the application object before this one, if any
     friend int AfxWinMain(int argc, char** argv);
 };
 

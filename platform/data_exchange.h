@@ -12,15 +12,18 @@ class CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;  // true: controls to members, with checks
+    BOOL m_bSaveAndValidate; // true: controls to members, with checks
     CWnd* m_pDlgWnd;
-    WindowState* m_hWndLastControl = nullptr;  // the last control touched
+    WindowState* m_hWndLastControl = nullptr; // the last control touched
     bool m_bEditLastControl = false;
 
     /// Looks up an edit field and remembers it as the last control touched.
     WindowState* PrepareEditCtrl(int nIDC);
     /// Looks up any other control and remembers it as the last control touched.
     WindowState* PrepareCtrl(int nIDC);
+    /// Thrown by Fail and caught by UpdateData: the run stops at a refused entry.
+    struct Refusal {};
+
     /// Refuses the exchange: focus goes to the last control (its whole text selected when it
     /// is an edit field) and UpdateData returns false. The prompt has been shown already.
     [[noreturn]] void Fail();

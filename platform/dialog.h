@@ -53,3 +53,6 @@ private:
 
     friend class CHost;
 };
+
+/// The innermost dialog whose modal loop runs, or null: the owner of message boxes that name none.
+CDialog* AfxGetModalDialog();

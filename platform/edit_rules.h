@@ -18,6 +18,7 @@ struct EditText {
 /// Replaces the selection with typed or pasted 8-bit text, under the field's styles
 /// (ES_READONLY, ES_NUMBER, ES_UPPERCASE) and its text limit (0: none). No value when the
 /// field accepts nothing of it; otherwise the new text with the caret after the insertion.
+/// The field holds one line: the inserted text ends at its first line break or zero byte.
 std::optional<EditText> ApplyEditInsertion(const EditText& field, std::string_view inserted,
                                            DWORD style, int textLimit);
 

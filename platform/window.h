@@ -27,25 +27,31 @@ struct ListItem {
 
 /// The state of one window: a dialog or one control inside it.
 struct WindowState {
-    const ControlTemplate* control = nullptr;  // null for the dialog itself
-    const DialogTemplate* dialog = nullptr;    // set for the dialog itself
+    WindowState();
+    ~WindowState();
+    WindowState(const WindowState&) = delete;
+    WindowState& operator=(const WindowState&) = delete;
+
+    const ControlTemplate* control = nullptr; // null for the dialog itself
+    const DialogTemplate* dialog = nullptr;   // set for the dialog itself
     WindowState* parent = nullptr;
-    CWnd* attached = nullptr;  // the CWnd bound to this window, if any
+    CWnd* attached = nullptr;     // the CWnd bound to this window, if any
+    std::unique_ptr<CWnd> handle; // the CWnd FromHandle made when none was attached
 
     int id = 0;
     ControlKind kind = ControlKind::Static;
     DWORD style = 0;
     std::string text;
-    int textLimit = 0;  // edit fields: 0 means no limit
-    int selectionStart = 0, selectionEnd = 0;  // edit fields: the selected characters
+    int textLimit = 0;                        // edit fields: 0 means no limit
+    int selectionStart = 0, selectionEnd = 0; // edit fields: the selected characters
     bool enabled = true;
     bool visible = true;
-    int check = BST_UNCHECKED;  // check boxes and radio buttons
-    std::vector<ListItem> items;  // list boxes and combo boxes
-    int currentSelection = -1;    // list boxes and combo boxes
+    int check = BST_UNCHECKED;   // check boxes and radio buttons
+    std::vector<ListItem> items; // list boxes and combo boxes
+    int currentSelection = -1;   // list boxes and combo boxes
 
     // The dialog's own state.
-    std::vector<std::unique_ptr<WindowState>> children;  // template order
+    std::vector<std::unique_ptr<WindowState>> children; // template order
     WindowState* focus = nullptr;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
@@ -56,7 +62,17 @@ struct WindowState {
 };
 
 /// What changed in a window, so a host can refresh its view of it.
-enum class WindowChange { Text, TextLimit, Selection, Enabled, Check, Items, CurrentSelection, Focus, Icon };
+enum class WindowChange {
+    Text,
+    TextLimit,
+    Selection,
+    Enabled,
+    Check,
+    Items,
+    CurrentSelection,
+    Focus,
+    Icon
+};
 
 /// A handler of a message map: a member function of a class derived from CCmdTarget.
 class CCmdTarget;
@@ -65,17 +81,17 @@ using AFX_PMSG_ICON = HCURSOR (CCmdTarget::*)();
 
 /// One entry of a message map.
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;  // WM_COMMAND for notifications and commands
-    UINT nCode;     // notification code (BN_CLICKED, CBN_SELCHANGE, LBN_DBLCLK)
-    int nID;        // control or command number; 0 for window messages
+    UINT nMessage; // WM_COMMAND for notifications and commands
+    UINT nCode;    // notification code (BN_CLICKED, CBN_SELCHANGE, LBN_DBLCLK)
+    int nID;       // control or command number; 0 for window messages
     AFX_PMSG pfn;
-    AFX_PMSG_ICON pfnIcon;  // handlers that return an icon (WM_QUERYDRAGICON)
+    AFX_PMSG_ICON pfnIcon; // handlers that return an icon (WM_QUERYDRAGICON)
 };
 
 /// A class's message map: its entries and its base class's map.
 struct AFX_MSGMAP {
     const AFX_MSGMAP* (*pfnGetBaseMap)();
-    const AFX_MSGMAP_ENTRY* lpEntries;  // ends with an entry whose nMessage is 0
+    const AFX_MSGMAP_ENTRY* lpEntries; // ends with an entry whose nMessage is 0
 };
 
 /// Base of every class that receives commands through a message map.
@@ -94,6 +110,7 @@ protected:
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, int nID) const;
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
     static const AFX_MSGMAP* GetThisMessageMap();                                                  \
@@ -102,7 +119,7 @@ protected:                                                                      
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
-        using ThisClass = theClass;                                                                \
+        using ThisClass [[maybe_unused]] = theClass; /* unused by an empty map */                  \
         using TheBaseClass = baseClass;                                                            \
         static const AFX_MSGMAP_ENTRY entries[] = {
 #define END_MESSAGE_MAP()                                                                          \
@@ -118,9 +135,12 @@ protected:                                                                      
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
 #define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
+#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
 #define ON_WM_QUERYDRAGICON()                                                                      \
     {WM_QUERYDRAGICON, 0, 0, nullptr, static_cast<AFX_PMSG_ICON>(&ThisClass::OnQueryDragIcon)},
+#define ON_WM_CLOSE() {WM_CLOSE, 0, 0, static_cast<AFX_PMSG>(&ThisClass::OnClose), nullptr},
+// clang-format on
 
 /// A handle on one window of the model (a dialog or a control).
 class CWnd : public CCmdTarget {
@@ -172,12 +192,20 @@ public:
     /// Tells the host that the model of a window changed.
     static void NotifyChanged(WindowState& window, WindowChange what);
 
+    /// Routes a command or notification to this window's message maps, as a click or a key
+    /// would: a file error, a lack of memory or any other failure escaping the handler is
+    /// reported in a message box and the command counts as handled. False: nobody handled it.
+    bool RouteCommand(int nID, UINT nCode);
+
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     /// Called after the window is destroyed; the last call the window makes.
     virtual void PostNcDestroy() {}
     /// Window messages without a message-map entry.
     virtual LRESULT DefWindowProc(UINT message);
+
+    /// Drops the queued messages for a window and its controls: it is being destroyed.
+    static void DiscardPostedMessages(const WindowState& window);
 
     bool m_bInUpdateData = false;
 

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,7 @@ public:
 struct RecordedMessageBox {
     std::string text;
     std::string caption;
-    UINT type = 0;  // MB_ buttons and icon
+    UINT type = 0; // MB_ buttons and icon
 };
 
 /// Installs itself as the host for its lifetime; fails the test on any dialog or box that
@@ -79,7 +80,8 @@ public:
 
 private:
     struct Expectation;
-    std::deque<Expectation*> m_expected;  // owned
+    std::deque<std::unique_ptr<Expectation>> m_expected;
+    std::vector<std::unique_ptr<Expectation>> m_running; // open dialogs, innermost last
     std::vector<RecordedMessageBox> m_boxes;
     std::vector<std::string> m_dialogs;
     CHost* m_previous = nullptr;
