@@ -87,8 +87,12 @@ bool CRosterStore::BuildSlots() {
     // copy of the first team block comes after, from which the TEMP team is seeded.
     m_pBuffer[read] = '\0';
     char* const copy = m_pBuffer + read + 1;
-    const unsigned copied = read / TEAM_COUNT;
+    unsigned copied = read / TEAM_COUNT;
     std::memcpy(copy, m_pBuffer, copied);
+    // A line that the copy's end cuts off would seed a truncated TEMP player: only whole lines
+    // of the copy count, and the slots they do not fill are seeded one by one below.
+    while (copied > 0 && !IsLineEnd(copy[copied - 1]))
+        --copied;
     copy[copied] = '\0';
 
     const int found = SplitLines(m_pBuffer, SLOT_COUNT, m_slots.data());

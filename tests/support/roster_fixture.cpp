@@ -346,6 +346,86 @@ std::filesystem::path CTempFolder::WriteFile(const std::string& name,
     return path;
 }
 
+int CFailingSystemCalls::Open(const char* path, int flags) {
+    const int fd = CSystemCalls::Open(path, flags);
+    if (fd >= 0)
+        ++opens;
+    return fd;
+}
+
+int CFailingSystemCalls::Close(int fd) {
+    ++closes;
+    return CSystemCalls::Close(fd);
+}
+
+namespace {
+
+template <typename Result> Result Fail(int error) {
+    errno = error;
+    return static_cast<Result>(-1);
+}
+
+} // namespace
+
+int CFailingSystemCalls::Flock(int fd, int operation) {
+    if (flockError != 0)
+        return Fail<int>(flockError);
+    return CSystemCalls::Flock(fd, operation);
+}
+
+int CFailingSystemCalls::Fstat(int fd, struct stat* info) {
+    if (fstatError != 0)
+        return Fail<int>(fstatError);
+    return CSystemCalls::Fstat(fd, info);
+}
+
+ssize_t CFailingSystemCalls::Read(int fd, void* buffer, std::size_t count) {
+    if (interruptRead) {
+        interruptRead = false;
+        return Fail<ssize_t>(EINTR);
+    }
+    if (readError != 0)
+        return Fail<ssize_t>(readError);
+    return CSystemCalls::Read(fd, buffer, count);
+}
+
+ssize_t CFailingSystemCalls::Write(int fd, const void* buffer, std::size_t count) {
+    if (interruptWrite) {
+        interruptWrite = false;
+        return Fail<ssize_t>(EINTR);
+    }
+    ++writes;
+    if (writes != failWrite)
+        return CSystemCalls::Write(fd, buffer, count);
+    if (!shortWrite)
+        return Fail<ssize_t>(writeError);
+    return CSystemCalls::Write(fd, buffer, count / 2);
+}
+
+off_t CFailingSystemCalls::Seek(int fd, off_t offset, int whence) {
+    if (seekError != 0)
+        return Fail<off_t>(seekError);
+    return CSystemCalls::Seek(fd, offset, whence);
+}
+
+int CFailingSystemCalls::Fsync(int fd) {
+    if (fsyncError != 0)
+        return Fail<int>(fsyncError);
+    return CSystemCalls::Fsync(fd);
+}
+
+void* CFailingSystemCalls::Allocate(std::size_t size) {
+    if (allocationFails)
+        return nullptr;
+    ++allocations;
+    return CSystemCalls::Allocate(size);
+}
+
+void CFailingSystemCalls::Release(void* block) {
+    ++releases;
+    CSystemCalls::Release(block);
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream stream(path, std::ios::binary);
     if (!stream)

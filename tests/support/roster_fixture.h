@@ -2,6 +2,9 @@
 // invented players, the malformed shapes a roster file can take, and a fresh temporary folder.
 #pragma once
 
+#include "platform/system_calls.h"
+
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -68,6 +71,45 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+/// System calls that fail on request, for the file layer's error paths. Everything not asked to
+/// fail goes to the real system. Install it with CSystemCallsScope.
+class CFailingSystemCalls : public CSystemCalls {
+public:
+    /// The n-th write (counted from 1) fails with writeError, or, with shortWrite, writes half
+    /// of its bytes and reports that; 0 lets every write through.
+    int failWrite = 0;
+    int writeError = ENOSPC;
+    bool shortWrite = false;
+    /// Non-zero: every call of that kind fails with this error number.
+    int readError = 0;
+    int fsyncError = 0;
+    int flockError = 0;
+    int fstatError = 0;
+    int seekError = 0;
+    /// The next call of that kind fails once with EINTR before going through.
+    bool interruptRead = false;
+    bool interruptWrite = false;
+    bool allocationFails = false;
+
+    /// What went through, for checks that nothing leaks and nothing was written twice.
+    int writes = 0;
+    int opens = 0;
+    int closes = 0;
+    int allocations = 0;
+    int releases = 0;
+
+    int Open(const char* path, int flags) override;
+    int Close(int fd) override;
+    int Flock(int fd, int operation) override;
+    int Fstat(int fd, struct stat* info) override;
+    ssize_t Read(int fd, void* buffer, std::size_t count) override;
+    ssize_t Write(int fd, const void* buffer, std::size_t count) override;
+    off_t Seek(int fd, off_t offset, int whence) override;
+    int Fsync(int fd) override;
+    void* Allocate(std::size_t size) override;
+    void Release(void* block) override;
 };
 
 /// The whole content of a file; throws std::runtime_error when it cannot be read.
