@@ -298,7 +298,9 @@ void ScriptedHost::RunModalLoop(CDialog& dialog) {
     }
     const std::string& caption = running->name;
     auto& steps = running->script.steps;
-    AfxDeliverPostedMessages();
+    // A dialog ended during its initialisation is never shown and runs no loop.
+    if (!dialog.IsEnding())
+        AfxDeliverPostedMessages();
     while (!steps.empty() && !dialog.IsEnding()) {
         DialogScript::Step step = std::move(steps.front());
         steps.pop_front();
