@@ -10,16 +10,51 @@
 #include <stdexcept>
 #include <utility>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-// Cuts the zero-terminated text into lines in place: runs of CR and LF separate lines and
-// vanish, and the one delimiter that ends a line becomes its terminator. Stops after `wanted`
-// lines or at the zero byte; returns how many line starts went to `starts`.
-int SplitLines(char* text, int wanted, char** starts) {
+#ifdef __SSE2__
+// The bytes among the sixteen at `position` that are CR, LF or zero, as a bit mask.
+int LineEndMask(const char* position) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(position));
+    const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))),
+                                      _mm_cmpeq_epi8(bytes, _mm_setzero_si128()));
+    return _mm_movemask_epi8(hits);
+}
+#endif
+
+// The first CR, LF or zero byte from `from` on; `end` holds a zero byte, so one is always found.
+// Thirty-two bytes at a time where the processor allows: this scan is most of the time a load
+// takes.
+const char* FindLineEnd(const char* from, const char* end) {
+    const char* position = from;
+#ifdef __SSE2__
+    while (end - position >= 32) {
+        const unsigned mask = static_cast<unsigned>(LineEndMask(position)) |
+                              static_cast<unsigned>(LineEndMask(position + 16)) << 16;
+        if (mask != 0)
+            return position + __builtin_ctz(mask);
+        position += 32;
+    }
+#endif
+    while (*position != '\0' && !IsLineEnd(*position))
+        ++position;
+    return position;
+}
+
+// Cuts the text up to `end` (a zero byte) into lines in place: runs of CR and LF separate lines
+// and vanish, and the one delimiter that ends a line becomes its terminator; a zero byte ends
+// the text. Stops after `wanted` lines; gives each line's start and length, and returns how
+// many it found.
+int SplitLines(char* text, const char* end, int wanted, char** starts, std::size_t* lengths) {
     int found = 0;
     char* position = text;
     while (found < wanted) {
@@ -27,9 +62,11 @@ int SplitLines(char* text, int wanted, char** starts) {
             ++position;
         if (*position == '\0')
             break;
-        starts[found++] = position;
-        while (*position != '\0' && !IsLineEnd(*position))
-            ++position;
+        char* const lineEnd = position + (FindLineEnd(position, end) - position);
+        starts[found] = position;
+        lengths[found] = static_cast<std::size_t>(lineEnd - position);
+        ++found;
+        position = lineEnd;
         if (*position == '\0')
             break;
         *position++ = '\0';
@@ -95,17 +132,18 @@ bool CRosterStore::BuildSlots() {
         --copied;
     copy[copied] = '\0';
 
-    const int found = SplitLines(m_pBuffer, SLOT_COUNT, m_slots.data());
+    const int found =
+        SplitLines(m_pBuffer, m_pBuffer + read, SLOT_COUNT, m_slots.data(), m_capacities.data());
     m_nLinesFound = std::min(found, STORED_SLOTS);
     if (found < STORED_SLOTS) {
         m_loadFailure = LoadFailure::TooFewLines;
         return false;
     }
     // Slot 0 keeps any line ends in front of the first line, so saving writes them back.
+    m_capacities[0] += static_cast<std::size_t>(m_slots[0] - m_pBuffer);
     m_slots[0] = m_pBuffer;
-    const int copiedFound = SplitLines(copy, SLOT_COUNT - found, m_slots.data() + found);
-    for (int slot = 0; slot < found + copiedFound; ++slot)
-        m_capacities[slot] = std::strlen(m_slots[slot]);
+    const int copiedFound = SplitLines(copy, copy + copied, SLOT_COUNT - found,
+                                       m_slots.data() + found, m_capacities.data() + found);
     m_ownLines.reserve(SLOT_COUNT - found - copiedFound);
     for (int slot = found + copiedFound; slot < SLOT_COUNT; ++slot)
         SeedTempSlot(slot);
