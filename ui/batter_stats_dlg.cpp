@@ -49,9 +49,6 @@ void CBatterStatsDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_MinMaxInt(pDX, m_record.m_nPlayability, 0, 9);
 }
 
-// No entries: everything goes to CDialog. An empty map leaves the map's class alias unused.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
+// No entries: everything goes to CDialog.
 BEGIN_MESSAGE_MAP(CBatterStatsDlg, CDialog)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop

@@ -60,9 +60,6 @@ void CPitcherStatsDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_MinMaxInt(pDX, m_record.m_nInjury, 0, 9);
 }
 
-// No entries: everything goes to CDialog. An empty map leaves the map's class alias unused.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
+// No entries: everything goes to CDialog.
 BEGIN_MESSAGE_MAP(CPitcherStatsDlg, CDialog)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
