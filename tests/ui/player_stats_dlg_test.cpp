@@ -3,10 +3,12 @@
 #include "ui/player_stats_dlg.h"
 
 #include "tests/support/scripted_host.h"
+#include "ui/res/resource.h"
 #include "ui/res/stats_ids.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -377,6 +379,55 @@ TEST(PlayerStatsDlg, ASecondEditBatStatsShowsWhatTheFirstWrote) {
     dlg.m_record.ParseLine(BATTER_LINE, 0);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_record.m_strDetail, "SS 005 7 6 5 4 3 2 7 6 5 4 2 1 9");
+}
+
+// The three editing templates as laid out: every control inside its dialog, no two fields or
+// buttons over each other, one number per control, and the styles that make the fields usable
+// from the keyboard.
+TEST(EditingDialogTemplates, ControlsFitTheirDialogAndFieldsDoNotOverlap) {
+    for (const DialogTemplate* dialog : {&PlayerStatsDialogTemplate(), &BatterStatsDialogTemplate(),
+                                         &PitcherStatsDialogTemplate()}) {
+        SCOPED_TRACE(dialog->caption);
+        std::set<int> numbers;
+        const auto& controls = dialog->controls;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const ControlTemplate& control = controls[i];
+            SCOPED_TRACE(control.text.empty() ? std::to_string(control.id) : control.text);
+            EXPECT_GE(control.x, 0);
+            EXPECT_GE(control.y, 0);
+            EXPECT_LE(control.x + control.cx, dialog->cx);
+            EXPECT_LE(control.y + control.cy, dialog->cy);
+            if (control.id != IDC_STATIC) {
+                EXPECT_TRUE(numbers.insert(control.id).second) << "number used twice";
+            }
+            EXPECT_NE(control.style & WS_VISIBLE, 0u);
+            if (control.kind == ControlKind::Static) {
+                EXPECT_EQ(control.style & (WS_GROUP | WS_TABSTOP), WS_GROUP);
+            }
+            if (control.kind == ControlKind::Edit) {
+                EXPECT_EQ(control.style & (WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL),
+                          WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+                ASSERT_GT(i, 0u);
+                EXPECT_EQ(controls[i - 1].kind, ControlKind::Static)
+                    << "its label stands before it";
+            }
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                const ControlTemplate& other = controls[j];
+                // Labels may run into the field they name; a group box frames its boxes.
+                const auto framing = [](ControlKind kind) {
+                    return kind == ControlKind::Static || kind == ControlKind::GroupBox;
+                };
+                if (framing(control.kind) || framing(other.kind))
+                    continue;
+                const bool apart =
+                    control.x + control.cx <= other.x || other.x + other.cx <= control.x ||
+                    control.y + control.cy <= other.y || other.y + other.cy <= control.y;
+                EXPECT_TRUE(apart) << "overlaps control " << j << " (" << other.text << ")";
+            }
+        }
+        EXPECT_EQ(numbers.count(IDOK), 1u);
+        EXPECT_EQ(numbers.count(IDCANCEL), 1u);
+    }
 }
 
 } // namespace
