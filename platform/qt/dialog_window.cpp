@@ -224,8 +224,13 @@ QWidget* DialogWindow::CreateControlWidget(WindowState& control) {
         break;
     }
     }
-    if (widget != nullptr)
-        widget->setGeometry(area);
+    if (widget == nullptr)
+        return nullptr;
+    widget->setGeometry(area);
+    // Templates fit their labels to one font's widths; in a wider font a label grows to its
+    // text rather than cut it. What it overhangs is the field after it, which covers it.
+    if (control.kind == ControlKind::Static)
+        widget->resize(std::max(area.width(), widget->sizeHint().width()), area.height());
     return widget;
 }
 
