@@ -261,6 +261,11 @@ void DialogWindow::ConnectList(WindowState& control, QListWidget* list) {
         const int selection = selected.isEmpty() ? -1 : list->row(selected.front());
         if (selection == control.currentSelection)
             return;
+        if (selection < 0) {
+            // A single-selection list keeps its entry selected: Ctrl+click does not clear it.
+            ShowControl(control, WindowChange::CurrentSelection);
+            return;
+        }
         Input([this, &control, selection] {
             control.currentSelection = selection;
             if ((control.style & LBS_NOTIFY) != 0)

@@ -223,6 +223,7 @@ protected:
     /// writes down what it showed.
     struct SeenBox {
         QString title, text;
+        const QWidget* owner = nullptr;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QList<QMessageBox::StandardButton> buttons;
         bool seen = false;
@@ -236,6 +237,7 @@ protected:
             }
             seen.seen = true;
             seen.title = box->windowTitle();
+            seen.owner = box->parentWidget();
             seen.text = box->text();
             seen.icon = box->icon();
             for (QAbstractButton* button : box->buttons())
@@ -622,6 +624,10 @@ TEST_F(QtHostTest, ClicksAndSelectionsReachTheMessageMap) {
         const QPoint second = list->visualItemRect(list->item(1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+        // Ctrl+click on the selected entry leaves it selected, and reports nothing.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+        EXPECT_EQ(list->currentRow(), 1);
+        EXPECT_TRUE(list->item(1)->isSelected());
         QTest::keyClick(window.windowHandle(), Qt::Key_Return);
     });
     EXPECT_EQ(result, IDOK);
@@ -766,7 +772,9 @@ TEST_F(QtHostTest, ARefusedOkPromptsOverTheDialogAndKeepsItOpen) {
     SeenBox seen;
     QString selected;
     bool stayedOpen = false;
+    const QWidget* dialogWindow = nullptr;
     const int result = Run(dialog, [&](DialogWindow& window) {
+        dialogWindow = &window;
         AnswerNextBox(context, seen, QMessageBox::Ok);
         QTest::keyClick(window.windowHandle(), Qt::Key_Return);
         stayedOpen = !window.Dialog().IsEnding() && window.isVisible();
@@ -778,6 +786,7 @@ TEST_F(QtHostTest, ARefusedOkPromptsOverTheDialogAndKeepsItOpen) {
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "Please enter no more than 4 characters.");
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.owner, dialogWindow) << "the prompt stands over the dialog";
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(selected, "abcdef");
     EXPECT_EQ(result, IDCANCEL);
