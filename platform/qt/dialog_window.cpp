@@ -18,6 +18,31 @@
 
 namespace {
 
+// A list box selects the entry a navigation key lands on, also when the key does not move
+// (Home on the first entry of a list that has no selection yet), as a keyboard user expects.
+class SelectingListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        switch (event->key()) {
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (currentItem() != nullptr && selectedItems().isEmpty())
+                currentItem()->setSelected(true);
+            break;
+        default:
+            break;
+        }
+    }
+};
+
 Qt::CheckState ToCheckState(int check) {
     switch (check) {
     case BST_CHECKED:
@@ -209,7 +234,7 @@ QWidget* DialogWindow::CreateControlWidget(WindowState& control) {
         return combo;
     }
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(this);
+        auto* list = new SelectingListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setFrameShape((control.style & WS_BORDER) != 0 ? QFrame::StyledPanel
                                                              : QFrame::NoFrame);

@@ -638,6 +638,23 @@ TEST_F(QtHostTest, ClicksAndSelectionsReachTheMessageMap) {
     EXPECT_EQ(dialog.m_nCombo, 1);
 }
 
+TEST_F(QtHostTest, HomeInAListWithNoSelectionSelectsTheFirstEntry) {
+    // Qt puts the current entry on row 0 when the list takes the focus; Home then does not
+    // move, and must still select it, or a keyboard trade would find nothing selected.
+    CFieldTestDlg dialog;
+    const int result = Run(dialog, [&](DialogWindow& window) {
+        auto* list = Control<QListWidget>(window, kList);
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Home);
+        EXPECT_EQ(dialog.m_list.GetCurSel(), 0);
+        QTest::keyClick(window.windowHandle(), Qt::Key_End);
+        EXPECT_EQ(dialog.m_list.GetCurSel(), 2);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_events, (std::vector<std::string>{"select 0", "select 2"}));
+}
+
 TEST_F(QtHostTest, ModelChangesShowWithoutNotifyingTheDialog) {
     CFieldTestDlg dialog;
     dialog.m_bFlag = 1;
