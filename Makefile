@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
-.PHONY: setup build run test bench bench-startup format clean
+.PHONY: setup build run test bench bench-startup picture format clean
 
 setup:
 	@scripts/setup-deps.sh
@@ -45,3 +45,11 @@ bench-startup: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DROSTER_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target roster-editor floor_dialog
 	scripts/bench-startup.sh $(BUILD)
+
+# Regenerates the picture of the main window that README.md shows, drawn offscreen by the
+# program's own Qt host on the sample roster.
+picture: setup
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROSTER_SANITIZE=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS) --target platform_qt_tests
+	ROSTER_PICTURE=$(CURDIR)/docs/main-window.png QT_QPA_PLATFORM=offscreen \
+	    $(TEST_BUILD)/tests/platform_qt_tests --gtest_filter='MainWindowPicture.*'
