@@ -65,36 +65,36 @@ bool RuleLineEdit::InsertText(const QString& text) {
         QApplication::beep(); // a character with no 8-bit form
         return false;
     }
-    const EditText field{m_model.text, m_model.selectionStart, m_model.selectionEnd};
     const std::optional<EditText> result =
-        ApplyEditInsertion(field, *bytes, m_model.style, m_model.textLimit);
+        ApplyEditInsertion(ModelText(), *bytes, m_model.style, m_model.textLimit);
     if (!result) {
         QApplication::beep();
         return false;
     }
-    const bool changed = result->text != m_model.text;
-    m_model.text = result->text;
-    m_model.selectionStart = result->selectionStart;
-    m_model.selectionEnd = result->selectionEnd;
-    ShowModel();
-    if (changed)
-        emit edited();
+    TakeEdit(*result);
     return true;
 }
 
 bool RuleLineEdit::DeleteText(bool backward) {
-    const EditText field{m_model.text, m_model.selectionStart, m_model.selectionEnd};
-    const std::optional<EditText> result = ApplyEditDeletion(field, backward, m_model.style);
+    const std::optional<EditText> result = ApplyEditDeletion(ModelText(), backward, m_model.style);
     if (!result)
         return false;
-    const bool changed = result->text != m_model.text;
-    m_model.text = result->text;
-    m_model.selectionStart = result->selectionStart;
-    m_model.selectionEnd = result->selectionEnd;
+    TakeEdit(*result);
+    return true;
+}
+
+EditText RuleLineEdit::ModelText() const {
+    return {m_model.text, m_model.selectionStart, m_model.selectionEnd};
+}
+
+void RuleLineEdit::TakeEdit(const EditText& result) {
+    const bool changed = result.text != m_model.text;
+    m_model.text = result.text;
+    m_model.selectionStart = result.selectionStart;
+    m_model.selectionEnd = result.selectionEnd;
     ShowModel();
     if (changed)
         emit edited();
-    return true;
 }
 
 bool RuleLineEdit::PasteFromClipboard() {

@@ -3,6 +3,7 @@
 // cutting, input methods and the context menu alike.
 #pragma once
 
+#include "platform/edit_rules.h"
 #include "platform/window.h"
 
 #include <QLineEdit>
@@ -36,6 +37,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    /// The model's text with its selection.
+    EditText ModelText() const;
+    /// Puts the rules' result into the model and the widget; reports a changed text.
+    void TakeEdit(const EditText& result);
+
     void StoreSelection();
     void RestoreModelText();
 
