@@ -2,16 +2,18 @@
 #include "roster/team_view.h"
 #include "ui/res/resource.h"
 #include "ui/res/roster_ids.h"
+#include "ui/res/template_controls.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
+using namespace template_controls;
+
 constexpr DWORD SELECTOR_STYLE = WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
 constexpr DWORD LIST_STYLE =
     WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD BUTTON_STYLE = WS_VISIBLE | WS_TABSTOP;
 
 // Both selectors list every team, the index of an item being the team's index.
 std::vector<std::string> TeamSelectorItems() {
@@ -26,7 +28,7 @@ DialogTemplate MakeTemplate() {
         0,
         272,
         151,
-        WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+        MODAL_DIALOG_STYLE | WS_VISIBLE,
         WS_EX_APPWINDOW,
         "MS Sans Serif",
         8,
@@ -38,12 +40,11 @@ DialogTemplate MakeTemplate() {
             {ControlKind::RadioButton, IDC_BATTERS, "Batters", 220, 50, 38, 10,
              WS_VISIBLE | WS_GROUP},
             {ControlKind::RadioButton, IDC_PITCHERS, "Pitchers", 220, 60, 41, 10, WS_VISIBLE},
-            {ControlKind::GroupBox, IDC_STATIC, "Player Type", 215, 40, 50, 35,
-             WS_VISIBLE | WS_GROUP},
-            {ControlKind::PushButton, IDC_TRADE, "Trade", 215, 80, 50, 14, BUTTON_STYLE},
-            {ControlKind::DefPushButton, IDOK, "OK", 215, 5, 50, 14, BUTTON_STYLE | WS_GROUP},
-            {ControlKind::PushButton, IDCANCEL, "Cancel", 215, 21, 50, 14, BUTTON_STYLE},
-            {ControlKind::PushButton, IDC_ABOUT, "About", 215, 130, 50, 15, BUTTON_STYLE},
+            GroupBox("Player Type", 215, 40, 50, 35, WS_GROUP),
+            PushButton(IDC_TRADE, "Trade", 215, 80, 50, 14),
+            DefaultButton(IDOK, "OK", 215, 5, 50, 14, WS_GROUP),
+            PushButton(IDCANCEL, "Cancel", 215, 21, 50, 14),
+            PushButton(IDC_ABOUT, "About", 215, 130, 50, 15),
         },
         {
             {IDC_LEFT_TEAM, TeamSelectorItems()},
