@@ -88,6 +88,7 @@ bool CRosterStore::Load() {
     Close();
     m_loadFailure = LoadFailure::None;
     m_nLinesFound = 0;
+    m_zeroByteOffset = 0;
     if (!m_file.Open(m_strFileName.c_str(), CFile::modeReadWrite)) {
         m_loadFailure = LoadFailure::CannotOpen;
         return false;
@@ -132,9 +133,16 @@ bool CRosterStore::BuildSlots() {
         --copied;
     copy[copied] = '\0';
 
+    // The split turns line ends into zero bytes: look for the file's own ones first.
+    const char* const zero = static_cast<const char*>(std::memchr(m_pBuffer, '\0', read));
     const int found =
         SplitLines(m_pBuffer, m_pBuffer + read, SLOT_COUNT, m_slots.data(), m_capacities.data());
     m_nLinesFound = std::min(found, STORED_SLOTS);
+    if (ZeroByteInStoredLines(zero, found, read)) {
+        m_loadFailure = LoadFailure::ZeroByte;
+        m_zeroByteOffset = static_cast<unsigned long long>(zero - m_pBuffer);
+        return false;
+    }
     if (found < STORED_SLOTS) {
         m_loadFailure = LoadFailure::TooFewLines;
         return false;
@@ -152,6 +160,19 @@ bool CRosterStore::BuildSlots() {
         std::memcpy(m_slots[slot], TEMP_NAME, overwrite);
     }
     return true;
+}
+
+// A zero byte ends the text, so one inside the 750 stored lines would cut a player short, and
+// saving would leave the rest of his line behind in the file as text of its own. It counts only
+// when player text follows it; one followed by line ends alone just ends the last line.
+bool CRosterStore::ZeroByteInStoredLines(const char* zero, int found, unsigned read) const {
+    if (zero == nullptr || found > STORED_SLOTS)
+        return false;
+    const int last = STORED_SLOTS - 1;
+    if (found == STORED_SLOTS && zero != m_slots[last] + m_capacities[last])
+        return false;
+    return std::any_of(zero + 1, static_cast<const char*>(m_pBuffer + read),
+                       [](char c) { return c != '\0' && !IsLineEnd(c); });
 }
 
 // A TEMP slot the copied block did not yield: a copy of its stored slot in team 0, in storage of

@@ -11,7 +11,13 @@
 #include <vector>
 
 // Why the last Load returned false.
-enum class LoadFailure { None, CannotOpen, TooFewLines, OutOfMemory };
+enum class LoadFailure {
+    None,
+    CannotOpen,
+    TooFewLines,
+    OutOfMemory,
+    ZeroByte, // a zero byte inside the stored lines, with player text after it
+};
 
 // The roster file, held open and locked from Load to Close, and its 775-slot table: the 750 stored
 // players in file order as permuted by trades, then the 25 TEMP slots seeded from team 0.
@@ -26,12 +32,15 @@ public:
     CRosterStore& operator=(const CRosterStore&) = delete;
 
     // Opens, reads and splits the file. False, with nothing held, when the file cannot be opened,
-    // yields fewer than 750 lines or does not fit in memory; GetLoadFailure tells which. A read
+    // yields fewer than 750 lines, has a zero byte inside them or does not fit in memory;
+    // GetLoadFailure tells which. A read
     // error after the open throws CFileException, also with nothing held and the file closed.
     bool Load();
     LoadFailure GetLoadFailure() const { return m_loadFailure; }
     // The stored player lines the last Load found, at most STORED_SLOTS.
     int GetLinesFound() const { return m_nLinesFound; }
+    // Where the zero byte stands that made the last Load fail with ZeroByte.
+    unsigned long long GetZeroByteOffset() const { return m_zeroByteOffset; }
     const std::string& GetFileName() const { return m_strFileName; }
     bool IsLoaded() const { return m_pBuffer != nullptr; }
 
@@ -56,6 +65,7 @@ public:
 
 private:
     bool BuildSlots();
+    bool ZeroByteInStoredLines(const char* zero, int found, unsigned read) const;
     void SeedTempSlot(int slot);
 
     std::string m_strFileName;
@@ -71,4 +81,5 @@ private:
     std::vector<std::unique_ptr<char[]>> m_ownLines;
     LoadFailure m_loadFailure = LoadFailure::None;
     int m_nLinesFound = 0;
+    unsigned long long m_zeroByteOffset = 0;
 };

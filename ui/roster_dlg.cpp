@@ -24,6 +24,11 @@ std::string TooFewLinesMessage(const std::string& fileName, int linesFound) {
            std::to_string(STORED_SLOTS) + ". The file was not changed.";
 }
 
+std::string ZeroByteMessage(const std::string& fileName, unsigned long long offset) {
+    return fileName + " holds a zero byte at byte " + std::to_string(offset) +
+           ", inside its player lines, and cannot be edited safely. The file was not changed.";
+}
+
 std::string OutOfMemoryMessage(const std::string& fileName) {
     return "There is not enough memory to load " + fileName + ". The file was not changed.";
 }
@@ -92,6 +97,10 @@ void CRosterDlg::ReportLoadFailure() {
     switch (m_store.GetLoadFailure()) {
     case LoadFailure::TooFewLines:
         MessageBox(TooFewLinesMessage(m_store.GetFileName(), m_store.GetLinesFound()), nullptr,
+                   MB_OK | MB_ICONSTOP);
+        break;
+    case LoadFailure::ZeroByte:
+        MessageBox(ZeroByteMessage(m_store.GetFileName(), m_store.GetZeroByteOffset()), nullptr,
                    MB_OK | MB_ICONSTOP);
         break;
     case LoadFailure::OutOfMemory:

@@ -86,6 +86,7 @@ struct LoadCase {
     int linesFound;
     std::string slotZeroPrefix;
     bool savedUnchanged;
+    LoadFailure failure = LoadFailure::TooFewLines; // when it does not load
 };
 
 const LoadCase LOAD_CASES[] = {
@@ -100,7 +101,11 @@ const LoadCase LOAD_CASES[] = {
     {"unequal team blocks", RosterVariant::UnequalBlocks, true, 750, "", true},
     {"short lines in team 0", RosterVariant::ShortTeamZero, true, 750, "", true},
     {"zero byte after the lines", RosterVariant::ZeroByteAfterLines, true, 750, "", true},
-    {"zero byte in line 300", RosterVariant::ZeroByteInside, false, 301, "", true},
+    {"zero byte in line 300", RosterVariant::ZeroByteInside, false, 301, "", true,
+     LoadFailure::ZeroByte},
+    {"zero byte in line 750", RosterVariant::ZeroByteInLastLine, false, 750, "", true,
+     LoadFailure::ZeroByte},
+    {"zero byte ending line 750", RosterVariant::ZeroByteEndsLastLine, true, 750, "", false},
     {"749 lines", RosterVariant::TooFewLines, false, 749, "", true},
     {"only line ends", RosterVariant::OnlyLineEnds, false, 0, "", true},
     {"empty", RosterVariant::Empty, false, 0, "", true},
@@ -118,7 +123,10 @@ TEST_F(RosterStoreTest, LoadSplitsSeedsAndSavesEveryShapeOfFile) {
         ASSERT_EQ(store.Load(), c.loads);
         EXPECT_EQ(store.GetLinesFound(), c.linesFound);
         if (!c.loads) {
-            EXPECT_EQ(store.GetLoadFailure(), LoadFailure::TooFewLines);
+            EXPECT_EQ(store.GetLoadFailure(), c.failure);
+            if (c.failure == LoadFailure::ZeroByte) {
+                EXPECT_EQ(store.GetZeroByteOffset(), file.bytes.find('\0'));
+            }
             EXPECT_FALSE(store.IsLoaded());
             EXPECT_EQ(store.GetLine(0), nullptr);
             EXPECT_EQ(calls.allocations, calls.releases);

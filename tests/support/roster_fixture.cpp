@@ -304,6 +304,17 @@ RosterFile MakeRosterFile(RosterVariant variant, std::uint64_t seed) {
         lines[300].resize(60);
         break;
     }
+    case RosterVariant::ZeroByteInLastLine: {
+        lines[749][60] = '\0';
+        file.bytes = JoinLines(lines);
+        lines[749].resize(60);
+        break;
+    }
+    case RosterVariant::ZeroByteEndsLastLine:
+        file.bytes = JoinLines(lines);
+        file.bytes.resize(file.bytes.size() - 2);
+        file.bytes += '\0';
+        break;
     case RosterVariant::TooFewLines:
         lines.pop_back();
         file.bytes = JoinLines(lines);

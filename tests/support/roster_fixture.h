@@ -32,21 +32,23 @@ std::string MakeSampleRoster();
 
 /// The shapes of roster file the store must cope with.
 enum class RosterVariant {
-    WellFormed,          ///< 750 lines, CR LF after each
-    LeadingLineEnds,     ///< CR LF LF in front of the first line
-    BlankLines,          ///< an empty line after lines 10 and 400
-    LfOnly,              ///< LF after each line
-    CrOnly,              ///< CR after each line
-    MoreLines,           ///< three more player lines after the 750th
-    ExtraLineEnd,        ///< one more CR LF after the last line
-    MissingFinalLineEnd, ///< no line end after the last line
-    UnequalBlocks,       ///< team 0's lines 200 characters longer than the layout
-    ShortTeamZero,       ///< team 0's lines cut to a few characters, some shorter than TEMP_NAME
-    ZeroByteAfterLines,  ///< a zero byte and more text after the 750 lines
-    ZeroByteInside,      ///< a zero byte in the middle of line 300
-    TooFewLines,         ///< 749 lines
-    OnlyLineEnds,        ///< 800 CR LF and nothing else
-    Empty,               ///< no bytes at all
+    WellFormed,           ///< 750 lines, CR LF after each
+    LeadingLineEnds,      ///< CR LF LF in front of the first line
+    BlankLines,           ///< an empty line after lines 10 and 400
+    LfOnly,               ///< LF after each line
+    CrOnly,               ///< CR after each line
+    MoreLines,            ///< three more player lines after the 750th
+    ExtraLineEnd,         ///< one more CR LF after the last line
+    MissingFinalLineEnd,  ///< no line end after the last line
+    UnequalBlocks,        ///< team 0's lines 200 characters longer than the layout
+    ShortTeamZero,        ///< team 0's lines cut to a few characters, some shorter than TEMP_NAME
+    ZeroByteAfterLines,   ///< a zero byte and more text after the 750 lines
+    ZeroByteInside,       ///< a zero byte in the middle of line 300
+    ZeroByteInLastLine,   ///< a zero byte in the middle of line 750, the last stored one
+    ZeroByteEndsLastLine, ///< a zero byte in place of the last line's CR LF
+    TooFewLines,          ///< 749 lines
+    OnlyLineEnds,         ///< 800 CR LF and nothing else
+    Empty,                ///< no bytes at all
 };
 
 /// A roster file of one shape and the player lines it holds, in order, without line ends.

@@ -521,6 +521,7 @@ std::shared_ptr<void> HoldWithAnotherEditor(const CRosterFolder& folder) {
 std::vector<LoadFailureCase> LoadFailureCases() {
     const std::string sample = roster_fixture::MakeSampleRoster();
     const std::string stop = "; a roster needs 750. The file was not changed.";
+    const auto zeroInside = MakeRosterFile(RosterVariant::ZeroByteInLastLine);
     return {
         {"Missing", std::nullopt, NothingToPrepare, CANNOT_OPEN, MB_OK},
         {"ReadOnly", sample, MakeReadOnly, CANNOT_OPEN, MB_OK},
@@ -534,6 +535,10 @@ std::vector<LoadFailureCase> LoadFailureCases() {
          MB_OK | MB_ICONSTOP},
         {"OnlyLineEnds", MakeRosterFile(RosterVariant::OnlyLineEnds).bytes, NothingToPrepare,
          "rosters.txt holds 0 player lines" + stop, MB_OK | MB_ICONSTOP},
+        {"ZeroByteInALine", zeroInside.bytes, NothingToPrepare,
+         "rosters.txt holds a zero byte at byte " + std::to_string(zeroInside.bytes.find('\0')) +
+             ", inside its player lines, and cannot be edited safely. The file was not changed.",
+         MB_OK | MB_ICONSTOP},
     };
 }
 
