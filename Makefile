@@ -22,7 +22,7 @@ run: build
 	@mkdir -p $(RUN_DIR)
 	@[ -f $(RUN_DIR)/rosters.txt ] || cp data/rosters.txt $(RUN_DIR)/rosters.txt
 	@echo "Opening the editor on $(RUN_DIR)/rosters.txt"
-	cd $(RUN_DIR) && ../$(BUILD)/roster-editor
+	cd $(RUN_DIR) && $(abspath $(BUILD))/roster-editor
 
 test: setup
 	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROSTER_SANITIZE=ON
