@@ -1,5 +1,6 @@
 // What typing, pasting and deleting do to an edit field under its styles and text limit.
 #include "platform/edit_rules.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <string>
 
 namespace {
+
+using case_name::PrintTo;
 
 std::string Describe(const EditText& field) {
     return '"' + field.text + "\" [" + std::to_string(field.selectionStart) + ',' +

@@ -1,4 +1,5 @@
 #include "records/batter_record.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <string>
 
 namespace {
+
+using case_name::PrintTo;
 
 const std::string kFullBlock = "SS 037 7 5 6 4 3 8 9 7 8 6 2 1 5";
 

@@ -1,4 +1,5 @@
 #include "records/columns.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,8 @@
 #include <string>
 
 namespace {
+
+using case_name::PrintTo;
 
 using records::AppendLeftAligned;
 using records::AppendRightAligned;

@@ -1,4 +1,5 @@
 #include "records/pitcher_record.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <string>
 
 namespace {
+
+using case_name::PrintTo;
 
 const std::string kFullBlock = "14 09 071 201 2 33 05 00 188 152 176 8 6 7 3 5 9 6 7 4 1 2 3";
 

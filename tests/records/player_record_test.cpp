@@ -1,4 +1,5 @@
 #include "records/player_record.h"
+#include "tests/support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <string_view>
 
 namespace {
+
+using case_name::PrintTo;
 
 // A batter's line in the exact layout: common block, blank, 32-character batter block.
 const std::string kMarlowLine = "Abe;Marlow              # ABEMAR1 27 S2 F1 BRN 6'2 195 R L "

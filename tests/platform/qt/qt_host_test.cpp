@@ -6,6 +6,7 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/rule_line_edit.h"
+#include "tests/support/case_name.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,6 +35,8 @@
 #include <vector>
 
 namespace {
+
+using case_name::PrintTo;
 
 constexpr int kUpper = 101;
 constexpr int kDigits = 102;
