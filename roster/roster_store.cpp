@@ -147,9 +147,9 @@ bool CRosterStore::BuildSlots() {
         m_loadFailure = LoadFailure::TooFewLines;
         return false;
     }
-    // Slot 0 keeps any line ends in front of the first line, so saving writes them back.
-    m_capacities[0] += static_cast<std::size_t>(m_slots[0] - m_pBuffer);
-    m_slots[0] = m_pBuffer;
+    // Line ends in front of the first line belong to no player: saving writes them back first,
+    // and slot 0 is the first player's line alone, so editing him cannot shift his columns.
+    m_nLeadingBytes = static_cast<std::size_t>(m_slots[0] - m_pBuffer);
     const int copiedFound = SplitLines(copy, copy + copied, SLOT_COUNT - found,
                                        m_slots.data() + found, m_capacities.data() + found);
     m_ownLines.reserve(SLOT_COUNT - found - copiedFound);
@@ -226,6 +226,8 @@ void CRosterStore::Save() {
     if (!IsLoaded())
         return;
     m_file.Seek(0, CFile::begin);
+    if (m_nLeadingBytes > 0)
+        m_file.Write(m_pBuffer, static_cast<unsigned>(m_nLeadingBytes));
     for (int slot = 0; slot < STORED_SLOTS; ++slot) {
         const char* line = m_slots[slot];
         m_file.Write(line, static_cast<unsigned>(std::strlen(line)));
@@ -242,6 +244,7 @@ void CRosterStore::Close() {
         m_pBuffer = nullptr;
     }
     m_ownLines.clear();
+    m_nLeadingBytes = 0;
     m_slots.fill(nullptr);
     m_capacities.fill(0);
 }

@@ -82,4 +82,5 @@ private:
     LoadFailure m_loadFailure = LoadFailure::None;
     int m_nLinesFound = 0;
     unsigned long long m_zeroByteOffset = 0;
+    std::size_t m_nLeadingBytes = 0; // line ends in front of the first line, kept on save
 };

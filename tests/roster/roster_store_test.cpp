@@ -1,6 +1,7 @@
 #include "roster/roster_store.h"
 
 #include "platform/system_calls.h"
+#include "records/player_record.h"
 #include "tests/support/roster_fixture.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ struct LoadCase {
     RosterVariant variant;
     bool loads;
     int linesFound;
-    std::string slotZeroPrefix;
+    std::string leadingBytes; // in front of the first line: kept on save, in no slot
     bool savedUnchanged;
     LoadFailure failure = LoadFailure::TooFewLines; // when it does not load
 };
@@ -136,7 +137,6 @@ TEST_F(RosterStoreTest, LoadSplitsSeedsAndSavesEveryShapeOfFile) {
         }
         EXPECT_EQ(store.GetLoadFailure(), LoadFailure::None);
         std::vector<std::string> stored(file.lines.begin(), file.lines.begin() + STORED_SLOTS);
-        stored[0] = c.slotZeroPrefix + stored[0];
         for (int slot = 0; slot < STORED_SLOTS; ++slot)
             ASSERT_EQ(store.GetLine(slot), stored[static_cast<std::size_t>(slot)]) << slot;
         // Lines after the 750th take the first TEMP slots; copies of team 0 fill the rest.
@@ -149,7 +149,8 @@ TEST_F(RosterStoreTest, LoadSplitsSeedsAndSavesEveryShapeOfFile) {
         ExpectSeparateLines(store);
 
         store.Save();
-        EXPECT_EQ(FileBytes(), Saved(stored, file.bytes));
+        EXPECT_EQ(FileBytes(),
+                  c.leadingBytes + Saved(stored, file.bytes.substr(c.leadingBytes.size())));
         if (c.savedUnchanged) {
             EXPECT_EQ(FileBytes(), file.bytes);
         }
@@ -163,6 +164,29 @@ TEST_F(RosterStoreTest, LoadSplitsSeedsAndSavesEveryShapeOfFile) {
         store.Close();
         EXPECT_EQ(calls.allocations, calls.releases);
     }
+}
+
+TEST_F(RosterStoreTest, LineEndsBeforeTheFirstPlayerStayAtTheStartThroughEditsAndTrades) {
+    // The first player is edited (parsed and formatted back unchanged) and traded away: his
+    // columns must not shift by the line ends in front of him, and those stay first in the file.
+    const RosterFile file = MakeRosterFile(RosterVariant::LeadingLineEnds);
+    const std::string leading = "\r\n\n";
+    ASSERT_EQ(file.bytes.substr(0, leading.size()), leading);
+    WriteRoster(file.bytes);
+    CRosterStore store(RosterPath());
+    ASSERT_TRUE(store.Load());
+    ASSERT_EQ(store.GetLine(0), file.lines[0]);
+
+    CPlayerRecord first;
+    first.ParseLine(store.GetLine(0), TYPE_BATTERS);
+    store.SetLine(0, first.FormatLine());
+    EXPECT_EQ(store.GetLine(0), file.lines[0]);
+    store.Trade(0, 26);
+    store.Save();
+
+    std::vector<std::string> expected(file.lines.begin(), file.lines.begin() + STORED_SLOTS);
+    std::swap(expected[0], expected[26]);
+    EXPECT_EQ(FileBytes(), leading + JoinLines(expected));
 }
 
 TEST_F(RosterStoreTest, TheBundledSampleIsWellFormedAndSavesByteForByte) {
