@@ -35,10 +35,6 @@ std::string OutOfMemoryMessage(const std::string& fileName) {
 
 } // namespace
 
-IconOrigin CenteredIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight) {
-    return {(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};
-}
-
 CRosterDlg::CRosterDlg(CWnd* pParent)
     : CDialog(RosterDialogTemplate(), pParent), m_nLeftTeam(0), m_nType(TYPE_BATTERS),
       m_nRightTeam(1), m_hIcon(&MainFrameIcon()) {}
@@ -153,9 +149,8 @@ void CRosterDlg::OnPaint() {
         return;
     }
     // Only a minimised window paints its icon, and this one has no minimise box. Should it ever
-    // be minimised, the background behind the icon is erased; the icon's place is
-    // CenteredIconOrigin of the client area, which the framework has no call yet to measure or
-    // draw into.
+    // be minimised, the background behind the icon is erased; the framework has no call to
+    // measure the client area or draw an icon into it, so the icon itself is left to the host.
     SendMessage(WM_ICONERASEBKGND);
 }
 

@@ -49,11 +49,3 @@ private:
     /// Opens the player selected in one list in the Player Stats dialog.
     void EditSelectedPlayer(ListSide side);
 };
-
-/// Where a minimised window draws its icon: centred in the client area, halves rounded toward
-/// zero.
-struct IconOrigin {
-    int x;
-    int y;
-};
-IconOrigin CenteredIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight);

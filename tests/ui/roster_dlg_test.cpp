@@ -953,24 +953,6 @@ TEST_F(RosterDlgTest, DragIconIsTheWindowIconAndPaintingIsHarmless) {
     EXPECT_TRUE(host.MessageBoxes().empty());
 }
 
-struct IconOriginCase {
-    int clientWidth, clientHeight, iconWidth, iconHeight;
-    int x, y;
-};
-
-TEST(CenteredIconOrigin, CentresWithHalvesRoundedTowardZero) {
-    const std::vector<IconOriginCase> cases = {
-        {32, 32, 32, 32, 0, 0}, {100, 50, 32, 32, 34, 9},  {33, 34, 32, 32, 1, 1},
-        {36, 36, 32, 32, 2, 2}, {10, 9, 32, 32, -10, -11}, {0, 0, 16, 16, -7, -7},
-    };
-    for (const IconOriginCase& c : cases) {
-        const IconOrigin origin =
-            CenteredIconOrigin(c.clientWidth, c.clientHeight, c.iconWidth, c.iconHeight);
-        EXPECT_EQ(origin.x, c.x) << c.clientWidth << "x" << c.clientHeight;
-        EXPECT_EQ(origin.y, c.y) << c.clientWidth << "x" << c.clientHeight;
-    }
-}
-
 TEST(MainFrameIcon, HasBothSizesInSixteenColours) {
     const std::vector<std::uint32_t> palette = {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000,
                                                 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
