@@ -104,14 +104,6 @@ FieldsDialog& Fields(CDialog& dialog) {
     return static_cast<FieldsDialog&>(dialog);
 }
 
-/// The focus is on the field and its whole text is selected.
-void ExpectRefusedField(CDialog& dialog, int id) {
-    EXPECT_EQ(FocusedControlId(dialog), id);
-    const WindowState& field = Control(dialog, id);
-    EXPECT_EQ(field.selectionStart, 0);
-    EXPECT_EQ(field.selectionEnd, static_cast<int>(field.text.size()));
-}
-
 TEST(IntegerField, ReadsByTheIntegerRuleAndChecksTheRange) {
     const std::string INTEGER = "Please enter an integer.";
     const std::string RANGE = "Please enter an integer between 0 and 9.";

@@ -358,3 +358,10 @@ int FocusedControlId(CDialog& dialog) {
     return dialog.m_hWnd != nullptr && dialog.m_hWnd->focus != nullptr ? dialog.m_hWnd->focus->id
                                                                        : 0;
 }
+
+void ExpectRefusedField(CDialog& dialog, int id) {
+    EXPECT_EQ(FocusedControlId(dialog), id);
+    const WindowState& field = Control(dialog, id);
+    EXPECT_EQ(field.selectionStart, 0) << "the refused field's text is selected whole";
+    EXPECT_EQ(field.selectionEnd, static_cast<int>(field.text.size()));
+}

@@ -90,3 +90,5 @@ private:
 /// Helpers for checks inside scripts.
 WindowState& Control(CDialog& dialog, int id);
 int FocusedControlId(CDialog& dialog);
+/// After a refused OK: the focus is on the field and its whole text is selected.
+void ExpectRefusedField(CDialog& dialog, int id);

@@ -16,13 +16,6 @@ namespace {
 
 constexpr char BATTER_BLOCK[] = "CF 037 7 6 5 4 3 8 7 6 5 4 2 1 9";
 
-void ExpectFocusOn(CDialog& dialog, int id) {
-    EXPECT_EQ(FocusedControlId(dialog), id);
-    const WindowState& field = Control(dialog, id);
-    EXPECT_EQ(field.selectionStart, 0);
-    EXPECT_EQ(field.selectionEnd, static_cast<int>(field.text.size()));
-}
-
 // Opens the dialog on a block and returns DoModal's result with the block FormatBlock writes
 // when it was IDOK.
 struct Outcome {
@@ -129,13 +122,13 @@ TEST(BatterStatsDlg, AnAlternatePositionNumberOutOfRangeLeavesOnlyCancel) {
     for (int attempt = 0; attempt < 3; ++attempt)
         host.ExpectMessageBox("Please enter an integer between 0 and 255.");
     script.PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_ALT_POSITION); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_ALT_POSITION); })
         .Type(IDC_ALT_POSITION, "12")
         .Paste(IDC_ALT_POSITION, "12")
         .Check([](CDialog& dialog) { EXPECT_EQ(Control(dialog, IDC_ALT_POSITION).text, "300"); })
         .Click(IDC_ALT_C)
         .PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_ALT_POSITION); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_ALT_POSITION); })
         .Click(IDOK)
         .Click(IDCANCEL);
 
@@ -176,7 +169,7 @@ TEST(BatterStatsDlg, ARefusedFieldIsReportedFocusedAndThenAccepted) {
         if (test.typed != nullptr)
             script.Type(test.id, test.typed);
         script.PressEnter()
-            .Check([&](CDialog& dialog) { ExpectFocusOn(dialog, test.id); })
+            .Check([&](CDialog& dialog) { ExpectRefusedField(dialog, test.id); })
             .Type(test.id, test.corrected)
             .PressEnter();
 
@@ -199,12 +192,12 @@ TEST(BatterStatsDlg, OkChecksTheFieldsInTemplateOrder) {
         script.Type(id, "10");
     host.ExpectMessageBox("Please enter no more than 2 characters.");
     script.PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_POSITION); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_POSITION); })
         .Type(IDC_POSITION, "LF");
     for (std::size_t i = 0; i < ratings.size(); ++i) {
         host.ExpectMessageBox("Please enter an integer between 0 and 9.");
         script.PressEnter()
-            .Check([id = ratings[i]](CDialog& dialog) { ExpectFocusOn(dialog, id); })
+            .Check([id = ratings[i]](CDialog& dialog) { ExpectRefusedField(dialog, id); })
             .Type(ratings[i], std::to_string(i % 10));
     }
     script.PressEnter();
@@ -241,13 +234,13 @@ TEST(BatterStatsDlg, DigitOnlyFieldsRefuseLettersWhileStyleAndPlayabilityTakeThe
     host.ExpectMessageBox("Please enter an integer.");
     script.Type(IDC_BAT_VS_R, "1")
         .PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_STYLE); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_STYLE); })
         .Type(IDC_STYLE, "3")
         .PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_PLAYABILITY); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_PLAYABILITY); })
         .Type(IDC_PLAYABILITY, "2 2")
         .PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_PLAYABILITY); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_PLAYABILITY); })
         .Type(IDC_PLAYABILITY, " 2 ")
         .PressEnter();
 

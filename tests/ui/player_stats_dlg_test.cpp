@@ -27,13 +27,6 @@ constexpr char PITCHER_LINE[] =
     "12 07 065 180 2 30 02 00 160 044 150 8 7 6 5 4 7 8 6 5 2 3 1";
 static_assert(sizeof(PITCHER_LINE) - 1 == 175);
 
-void ExpectFocusOn(CDialog& dialog, int id) {
-    EXPECT_EQ(FocusedControlId(dialog), id);
-    const WindowState& field = Control(dialog, id);
-    EXPECT_EQ(field.selectionStart, 0) << "the refused field's text is selected whole";
-    EXPECT_EQ(field.selectionEnd, static_cast<int>(field.text.size()));
-}
-
 // Every edit field in template order: what it shows for BATTER_LINE and its text limit (0 for
 // the integer fields, which have none).
 struct ShownField {
@@ -161,7 +154,7 @@ TEST(PlayerStatsDlg, OkChecksTheFieldsInTemplateOrderWithTheirLimits) {
     for (const BadField& field : BAD_FIELDS) {
         host.ExpectMessageBox(field.prompt);
         script.PressEnter()
-            .Check([id = field.id](CDialog& dialog) { ExpectFocusOn(dialog, id); })
+            .Check([id = field.id](CDialog& dialog) { ExpectRefusedField(dialog, id); })
             .Type(field.id, field.corrected);
     }
     script.PressEnter();
@@ -197,12 +190,12 @@ TEST(PlayerStatsDlg, AnUnreadableIntegerIsRefusedAndTheMemberKeepsItsValue) {
     script.Type(IDC_WEIGHT, "19o")
         .PressEnter()
         .Check([&](CDialog& dialog) {
-            ExpectFocusOn(dialog, IDC_WEIGHT);
+            ExpectRefusedField(dialog, IDC_WEIGHT);
             EXPECT_EQ(dlg.m_record.m_nWeight, 195);
         })
         .Type(IDC_WEIGHT, "")
         .PressEnter()
-        .Check([](CDialog& dialog) { ExpectFocusOn(dialog, IDC_WEIGHT); })
+        .Check([](CDialog& dialog) { ExpectRefusedField(dialog, IDC_WEIGHT); })
         .Type(IDC_WEIGHT, "190")
         .PressEnter();
 
