@@ -103,6 +103,13 @@ public:
         : CDialog(dialogTemplate) {}
 
     std::string m_strUpper, m_strDigits, m_strLimited, m_strReadOnly;
+    /// The member behind one of the four text fields.
+    std::string& TextMember(int field) {
+        return field == kUpper     ? m_strUpper
+               : field == kDigits  ? m_strDigits
+               : field == kLimited ? m_strLimited
+                                   : m_strReadOnly;
+    }
     int m_bFlag = 0;
     int m_nKind = 0;
     int m_nCombo = 0;
@@ -501,11 +508,8 @@ class QtHostTypingTest : public QtHostTest, public ::testing::WithParamInterface
 TEST_P(QtHostTypingTest, KeysLandInTheModelByTheFieldsRules) {
     const TypingCase& typing = GetParam();
     CFieldTestDlg dialog;
-    std::string* member = typing.field == kUpper     ? &dialog.m_strUpper
-                          : typing.field == kDigits  ? &dialog.m_strDigits
-                          : typing.field == kLimited ? &dialog.m_strLimited
-                                                     : &dialog.m_strReadOnly;
-    *member = typing.initial;
+    std::string& member = dialog.TextMember(typing.field);
+    member = typing.initial;
     std::string modelWhileOpen;
     const int result = Run(dialog, [&](DialogWindow& window) {
         auto* edit = Control<QLineEdit>(window, typing.field);
@@ -520,7 +524,7 @@ TEST_P(QtHostTypingTest, KeysLandInTheModelByTheFieldsRules) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(modelWhileOpen, typing.expected);
-    EXPECT_EQ(*member, typing.expected);
+    EXPECT_EQ(member, typing.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -553,11 +557,8 @@ class QtHostPasteTest : public QtHostTest, public ::testing::WithParamInterface<
 TEST_P(QtHostPasteTest, PastingFollowsTheSameRules) {
     const PasteCase& paste = GetParam();
     CFieldTestDlg dialog;
-    std::string* member = paste.field == kUpper     ? &dialog.m_strUpper
-                          : paste.field == kDigits  ? &dialog.m_strDigits
-                          : paste.field == kLimited ? &dialog.m_strLimited
-                                                    : &dialog.m_strReadOnly;
-    *member = paste.initial;
+    std::string& member = dialog.TextMember(paste.field);
+    member = paste.initial;
     QGuiApplication::clipboard()->setText(paste.clipboard);
     Run(dialog, [&](DialogWindow& window) {
         auto* edit = Control<QLineEdit>(window, paste.field);
@@ -566,7 +567,7 @@ TEST_P(QtHostPasteTest, PastingFollowsTheSameRules) {
         QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(window.windowHandle(), Qt::Key_Return);
     });
-    EXPECT_EQ(*member, paste.expected);
+    EXPECT_EQ(member, paste.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
